@@ -11,7 +11,7 @@ namespace {
 
 // Catches what the display writes to standard output.
 class Wyswietlanie : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         poprzedni = std::cout.rdbuf(wyjscie.rdbuf());
@@ -96,6 +96,5 @@ INSTANTIATE_TEST_SUITE_P(Wartosci, SzerokoscPola, ::testing::ValuesIn(SZEROKOSCI
                          [](const ::testing::TestParamInfo<PrzypadekSzerokosci> &opis) {
                              return std::string(opis.param.nazwa);
                          });
-
 
 } // namespace

@@ -45,6 +45,7 @@ const PrzypadekPlanszy PRZYPADKI[] = {
     {"TylkoOstatniaKomorkaZla", {{4, 2, 5}, {3, 3, 5}, {4, 6, 2}}, false},
     {"WszystkieSumyZle", {{1, 1, 1}, {1, 1, 1}, {1, 1, 1}}, false},
     // Every row and column sums to 11, but some cell lies outside 1..9.
+    {"ZeroJedynaZlaKomorka", {{0, 2, 9}, {5, 5, 1}, {6, 4, 1}}, false},
     {"ZeroPrzyDobrychSumach", {{10, 0, 1}, {0, 10, 1}, {1, 1, 9}}, false},
     {"UjemnaPrzyDobrychSumach", {{-1, 3, 9}, {3, 7, 1}, {9, 1, 1}}, false},
     {"PonadDziewiecPrzyDobrychSumach", {{12, -2, 1}, {-2, 4, 9}, {1, 9, 1}}, false},
@@ -53,7 +54,8 @@ const PrzypadekPlanszy PRZYPADKI[] = {
     {"NajmniejszaWartosc", {{4, 2, 5}, {3, 3, 5}, {4, 6, MIN}}, false},
     // The first column sum adds both extremes before their rows are tested.
     {"KolumnaSpotykaSkrajnosciPrzedTestemWiersza", {{4, 2, 5}, {MAKS, 3, 5}, {MAKS, 6, 1}}, false},
-    {"KolumnaSpotykaMinimaPrzedTestemWiersza", {{4, 2, 5}, {MIN, MIN, MIN}, {MIN, MIN, MIN}},
+    {"KolumnaSpotykaMinimaPrzedTestemWiersza",
+     {{4, 2, 5}, {MIN, MIN, MIN}, {MIN, MIN, MIN}},
      false},
 };
 
@@ -76,9 +78,8 @@ TEST(SprawdzanieRozwiazania, WsrodWszystkichWypelnienUkladuSaDokladnieCzteryRozw
                         std::size_t k = 0;
                         for (int i = 0; i < ROZMIAR; ++i) {
                             for (int j = 0; j < ROZMIAR; ++j) {
-                                plansza[i][j] = UKLAD_POCZATKOWY[i][j] != 0
-                                                    ? UKLAD_POCZATKOWY[i][j]
-                                                    : wartosci[k++];
+                                plansza[i][j] = UKLAD_POCZATKOWY[i][j] != 0 ? UKLAD_POCZATKOWY[i][j]
+                                                                            : wartosci[k++];
                             }
                         }
                         ASSERT_EQ(k, wartosci.size());
@@ -98,6 +99,5 @@ TEST(SprawdzanieRozwiazania, WsrodWszystkichWypelnienUkladuSaDokladnieCzteryRozw
     };
     EXPECT_EQ(znalezione, oczekiwane);
 }
-
 
 } // namespace

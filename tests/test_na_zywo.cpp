@@ -1,18 +1,19 @@
-// Plays the built program on a pseudo-terminal, as a person at a console
-// would: answers only once a prompt is on the screen, and watches whether
-// the program waits or finishes by itself.
+// Plays the built program live, on a pseudo-terminal as a person at a console
+// would and through pipes as another program would: answers only once a
+// prompt has arrived, and watches whether the program waits or finishes by
+// itself.
 #include <gtest/gtest.h>
-
-#include <pty.h>
-#include <sys/wait.h>
-#include <termios.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <ostream>
 #include <poll.h>
+#include <pty.h>
 #include <string>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,10 +22,27 @@ using Zegar = std::chrono::steady_clock;
 constexpr int LIMIT_MS = 15000; // generous: sanitizer builds start slowly
 constexpr int CISZA_MS = 400;   // how long a waiting program must stay silent
 
-class GraNaTerminalu : public ::testing::Test {
-protected:
+enum class Polaczenie { Terminal, Potoki };
+
+void PrintTo(Polaczenie polaczenie, std::ostream *os)
+{
+    *os << (polaczenie == Polaczenie::Terminal ? "pseudo-terminal" : "pipes");
+}
+
+class GraNaZywo : public ::testing::TestWithParam<Polaczenie> {
+  protected:
     void SetUp() override
     {
+        if (GetParam() == Polaczenie::Terminal) {
+            uruchomNaTerminalu();
+        } else {
+            uruchomPrzezPotoki();
+        }
+    }
+
+    void uruchomNaTerminalu()
+    {
+        int terminal = -1;
         proces = forkpty(&terminal, nullptr, nullptr, nullptr);
         ASSERT_GE(proces, 0) << "forkpty failed";
         if (proces == 0) {
@@ -34,9 +52,41 @@ protected:
                 ustawienia.c_lflag &= ~static_cast<tcflag_t>(ECHO);
                 tcsetattr(STDIN_FILENO, TCSANOW, &ustawienia);
             }
-            execl(KWADRAT11_PROGRAM, KWADRAT11_PROGRAM, static_cast<char *>(nullptr));
-            _exit(127);
+            uruchomProgram();
         }
+        doProgramu = terminal;
+        odProgramu = terminal;
+    }
+
+    // Through pipes standard output is fully buffered, so a prompt only
+    // arrives before the read if the program flushes it.
+    void uruchomPrzezPotoki()
+    {
+        int wejscie[2];
+        int wyjscie[2];
+        ASSERT_EQ(pipe(wejscie), 0);
+        ASSERT_EQ(pipe(wyjscie), 0);
+        proces = fork();
+        ASSERT_GE(proces, 0) << "fork failed";
+        if (proces == 0) {
+            dup2(wejscie[0], STDIN_FILENO);
+            dup2(wyjscie[1], STDOUT_FILENO);
+            close(wejscie[0]);
+            close(wejscie[1]);
+            close(wyjscie[0]);
+            close(wyjscie[1]);
+            uruchomProgram();
+        }
+        close(wejscie[0]);
+        close(wyjscie[1]);
+        doProgramu = wejscie[1];
+        odProgramu = wyjscie[0];
+    }
+
+    [[noreturn]] static void uruchomProgram()
+    {
+        execl(KWADRAT11_PROGRAM, KWADRAT11_PROGRAM, static_cast<char *>(nullptr));
+        _exit(127);
     }
 
     void TearDown() override
@@ -45,23 +95,26 @@ protected:
             kill(proces, SIGKILL);
             waitpid(proces, nullptr, 0);
         }
-        if (terminal >= 0) {
-            close(terminal);
+        if (doProgramu >= 0 && doProgramu != odProgramu) {
+            close(doProgramu);
+        }
+        if (odProgramu >= 0) {
+            close(odProgramu);
         }
     }
 
     // Reads whatever arrives within czasMs; false once the terminal is closed.
     bool czytaj(int czasMs)
     {
-        pollfd pfd{terminal, POLLIN, 0};
+        pollfd pfd{odProgramu, POLLIN, 0};
         const int gotowe = poll(&pfd, 1, czasMs);
         if (gotowe <= 0) {
             return gotowe == 0;
         }
         char bufor[4096];
-        const ssize_t n = read(terminal, bufor, sizeof bufor);
+        const ssize_t n = read(odProgramu, bufor, sizeof bufor);
         if (n <= 0) {
-            return false; // EIO: the program has closed the terminal
+            return false; // end of file, or EIO once the terminal is closed
         }
         for (ssize_t k = 0; k < n; ++k) {
             if (bufor[k] != '\r') { // the terminal turns line ends into CR LF
@@ -108,7 +161,7 @@ protected:
 
     void pisz(const std::string &tekst)
     {
-        ASSERT_EQ(write(terminal, tekst.data(), tekst.size()),
+        ASSERT_EQ(write(doProgramu, tekst.data(), tekst.size()),
                   static_cast<ssize_t>(tekst.size()));
     }
 
@@ -135,7 +188,8 @@ protected:
         return ::testing::AssertionSuccess();
     }
 
-    int terminal = -1;
+    int doProgramu = -1;
+    int odProgramu = -1;
     pid_t proces = -1;
     int status = 0;
     bool zakonczony = false;
@@ -152,7 +206,7 @@ const char *const SUKCES = "BRAWO! Wszystkie sumy w poziomie i w pionie wynosza 
 const char *const PORAZKA =
     "Niestety, sumy sie nie zgadzaja lub uzyto cyfr spoza zakresu 1-9. Sprobuj ponownie!\n";
 
-TEST_F(GraNaTerminalu, KazdePytanieJestNaEkranieZanimProgramCzeka)
+TEST_P(GraNaZywo, KazdePytanieJestNaEkranieZanimProgramCzeka)
 {
     ASSERT_TRUE(czekajNa("W3 |  . |  6 |  . | \n---+----+----+----+\n"));
     const char *const odpowiedzi[] = {"2\n", "4\n", "4\n", "3\n", "2\n"};
@@ -168,7 +222,7 @@ TEST_F(GraNaTerminalu, KazdePytanieJestNaEkranieZanimProgramCzeka)
     EXPECT_TRUE(konczySieZeStatusemZero());
 }
 
-TEST_F(GraNaTerminalu, PustaLiniaNieJestOdpowiedzia)
+TEST_P(GraNaZywo, PustaLiniaNieJestOdpowiedzia)
 {
     ASSERT_TRUE(czekajNa(PYTANIA[0]));
     pisz("\n\n");
@@ -176,7 +230,7 @@ TEST_F(GraNaTerminalu, PustaLiniaNieJestOdpowiedzia)
     EXPECT_EQ(ekran.find(PYTANIA[1]), std::string::npos);
 }
 
-TEST_F(GraNaTerminalu, WszystkieOdpowiedziWJednejLinii)
+TEST_P(GraNaZywo, WszystkieOdpowiedziWJednejLinii)
 {
     ASSERT_TRUE(czekajNa(PYTANIA[0]));
     ASSERT_TRUE(czeka());
@@ -190,7 +244,7 @@ TEST_F(GraNaTerminalu, WszystkieOdpowiedziWJednejLinii)
     EXPECT_TRUE(konczySieZeStatusemZero());
 }
 
-TEST_F(GraNaTerminalu, SlowoKonczyGreBezDalszegoCzekania)
+TEST_P(GraNaZywo, SlowoKonczyGreBezDalszegoCzekania)
 {
     ASSERT_TRUE(czekajNa(PYTANIA[0]));
     ASSERT_TRUE(czeka());
@@ -202,5 +256,21 @@ TEST_F(GraNaTerminalu, SlowoKonczyGreBezDalszegoCzekania)
     ASSERT_TRUE(czekajNa(PORAZKA));
     EXPECT_TRUE(konczySieZeStatusemZero());
 }
+
+TEST_P(GraNaZywo, PauzaBierzeZnakPoOstatniejOdpowiedzi)
+{
+    // The pause drops one character after the fifth answer and takes the
+    // next; text typed on the same line therefore ends the game at once.
+    ASSERT_TRUE(czekajNa(PYTANIA[0]));
+    pisz("2 4 4 3 2 7\n");
+    ASSERT_TRUE(czekajNa(SUKCES));
+    EXPECT_TRUE(konczySieZeStatusemZero());
+}
+
+INSTANTIATE_TEST_SUITE_P(Polaczenia, GraNaZywo,
+                         ::testing::Values(Polaczenie::Terminal, Polaczenie::Potoki),
+                         [](const ::testing::TestParamInfo<Polaczenie> &opis) {
+                             return opis.param == Polaczenie::Terminal ? "Terminal" : "Potoki";
+                         });
 
 } // namespace
