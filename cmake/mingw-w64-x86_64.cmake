@@ -4,9 +4,11 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
 set(KWADRAT11_MINGW x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${KWADRAT11_MINGW}-gcc)
-set(CMAKE_CXX_COMPILER ${KWADRAT11_MINGW}-g++)
-set(CMAKE_RC_COMPILER ${KWADRAT11_MINGW}-windres)
+# The posix-threads variant: only its C++ library has std::mutex, which the
+# tests' GoogleTest needs. The game itself starts no threads.
+find_program(CMAKE_C_COMPILER NAMES ${KWADRAT11_MINGW}-gcc-posix ${KWADRAT11_MINGW}-gcc REQUIRED)
+find_program(CMAKE_CXX_COMPILER NAMES ${KWADRAT11_MINGW}-g++-posix ${KWADRAT11_MINGW}-g++ REQUIRED)
+find_program(CMAKE_RC_COMPILER NAMES ${KWADRAT11_MINGW}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${KWADRAT11_MINGW})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
