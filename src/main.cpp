@@ -45,7 +45,7 @@ int main()
 
     // Drop the line end left after the last answer, then hold the console
     // until Enter. After a failed read or at end of input both return at once.
-    std::cin.ignore(1, std::char_traits<char>::eof());
+    std::cin.ignore(1, std::istream::traits_type::eof());
     std::cin.get();
     return 0;
 }

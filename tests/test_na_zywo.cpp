@@ -22,6 +22,11 @@ using Zegar = std::chrono::steady_clock;
 constexpr int LIMIT_MS = 15000; // generous: sanitizer builds start slowly
 constexpr int CISZA_MS = 400;   // how long a waiting program must stay silent
 
+const char *const PYTANIA[] = {
+    "Podaj cyfre dla Wiersza 1, Kolumny 2: ", "Podaj cyfre dla Wiersza 2, Kolumny 1: ",
+    "Podaj cyfre dla Wiersza 2, Kolumny 3: ", "Podaj cyfre dla Wiersza 3, Kolumny 1: ",
+    "Podaj cyfre dla Wiersza 3, Kolumny 3: "};
+
 enum class Polaczenie { Terminal, Potoki };
 
 void PrintTo(Polaczenie polaczenie, std::ostream *os)
@@ -159,6 +164,19 @@ class GraNaZywo : public ::testing::TestWithParam<Polaczenie> {
         return ::testing::AssertionSuccess();
     }
 
+    // Prompts 2 to 5, which need no further typing once the first answer
+    // line holds them all or the input has failed.
+    ::testing::AssertionResult czekajNaPozostalePytania()
+    {
+        for (const char *pytanie : {PYTANIA[1], PYTANIA[2], PYTANIA[3], PYTANIA[4]}) {
+            const ::testing::AssertionResult wynik = czekajNa(pytanie);
+            if (!wynik) {
+                return wynik;
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+
     void pisz(const std::string &tekst)
     {
         ASSERT_EQ(write(doProgramu, tekst.data(), tekst.size()),
@@ -197,11 +215,6 @@ class GraNaZywo : public ::testing::TestWithParam<Polaczenie> {
     std::size_t przeczytane = 0;
 };
 
-const char *const PYTANIA[] = {
-    "Podaj cyfre dla Wiersza 1, Kolumny 2: ", "Podaj cyfre dla Wiersza 2, Kolumny 1: ",
-    "Podaj cyfre dla Wiersza 2, Kolumny 3: ", "Podaj cyfre dla Wiersza 3, Kolumny 1: ",
-    "Podaj cyfre dla Wiersza 3, Kolumny 3: "};
-
 const char *const SUKCES = "BRAWO! Wszystkie sumy w poziomie i w pionie wynosza 11!\n";
 const char *const PORAZKA =
     "Niestety, sumy sie nie zgadzaja lub uzyto cyfr spoza zakresu 1-9. Sprobuj ponownie!\n";
@@ -235,9 +248,7 @@ TEST_P(GraNaZywo, WszystkieOdpowiedziWJednejLinii)
     ASSERT_TRUE(czekajNa(PYTANIA[0]));
     ASSERT_TRUE(czeka());
     pisz("1 2 3 4 5\n");
-    for (int k = 1; k < 5; ++k) {
-        ASSERT_TRUE(czekajNa(PYTANIA[k]));
-    }
+    ASSERT_TRUE(czekajNaPozostalePytania());
     ASSERT_TRUE(czekajNa(PORAZKA));
     ASSERT_TRUE(czeka()) << "after the verdict the program must wait for Enter";
     pisz("\n");
@@ -249,9 +260,7 @@ TEST_P(GraNaZywo, SlowoKonczyGreBezDalszegoCzekania)
     ASSERT_TRUE(czekajNa(PYTANIA[0]));
     ASSERT_TRUE(czeka());
     pisz("abc\n");
-    for (int k = 1; k < 5; ++k) {
-        ASSERT_TRUE(czekajNa(PYTANIA[k]));
-    }
+    ASSERT_TRUE(czekajNaPozostalePytania());
     ASSERT_TRUE(czekajNa("W1 |  4 |  . |  5 | \n"));
     ASSERT_TRUE(czekajNa(PORAZKA));
     EXPECT_TRUE(konczySieZeStatusemZero());

@@ -9,12 +9,26 @@
 
 namespace {
 
+// Standard output's buffer, counting flushes: the display leaves flushing
+// to the next read of standard input.
+class BuforZLicznikiem : public std::stringbuf {
+  public:
+    int oproznienia = 0;
+
+  protected:
+    int sync() override
+    {
+        ++oproznienia;
+        return std::stringbuf::sync();
+    }
+};
+
 // Catches what the display writes to standard output.
 class Wyswietlanie : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        poprzedni = std::cout.rdbuf(wyjscie.rdbuf());
+        poprzedni = std::cout.rdbuf(&wyjscie);
     }
     void TearDown() override
     {
@@ -28,7 +42,7 @@ class Wyswietlanie : public ::testing::Test {
         return wyjscie.str();
     }
 
-    std::ostringstream wyjscie;
+    BuforZLicznikiem wyjscie;
     std::streambuf *poprzedni = nullptr;
 };
 
@@ -47,6 +61,13 @@ TEST_F(Wyswietlanie, UkladPoczatkowyZKropkamiWPustychPolach)
                                  "---+----+----+----+\n"
                                  "W3 |  . |  6 |  . | \n"
                                  "---+----+----+----+\n");
+}
+
+TEST_F(Wyswietlanie, NieOproznaWyjscia)
+{
+    const int plansza[ROZMIAR][ROZMIAR] = {{4, 2, 5}, {4, 3, 4}, {3, 6, 2}};
+    wyswietl(plansza);
+    EXPECT_EQ(wyjscie.oproznienia, 0);
 }
 
 TEST_F(Wyswietlanie, PelnaPlanszaBezKropek)
