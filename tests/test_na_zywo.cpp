@@ -108,7 +108,7 @@ class GraNaZywo : public ::testing::TestWithParam<Polaczenie> {
         }
     }
 
-    // Reads whatever arrives within czasMs; false once the terminal is closed.
+    // Reads whatever arrives within czasMs; false once the program's output is closed.
     bool czytaj(int czasMs)
     {
         pollfd pfd{odProgramu, POLLIN, 0};
