@@ -1,82 +1,89 @@
-# Builds the Debian package with CPack, checks its control fields and contents,
-# unpacks it into a scratch root and plays one game with the unpacked program.
+# Makes the Debian package with cpack into a scratch folder, checks what a
+# broken package would get wrong (its files and their owner, the Depends that
+# dpkg-shlibdeps computes, the licence in the copyright file), copies it to
+# PAKIET for the tests that follow and unpacks it into KATALOG/korzen.
 #
-#   cmake -DBUDOWA=... -DKATALOG=... -DWERSJA=... -DGRA=.../gra.cmake
-#         -DWEJSCIE=... -DOCZEKIWANE=... -P pakiet.cmake
+#   cmake -DCPACK=... -DBUDOWA=... -DKATALOG=... -DPAKIET=... -DNAZWA_PROGRAMU=...
+#         -DLICENCJA=.../LICENSE -P pakiet.cmake
 
 file(REMOVE_RECURSE "${KATALOG}")
 file(MAKE_DIRECTORY "${KATALOG}")
 
 execute_process(
-    COMMAND cpack --config "${BUDOWA}/CPackConfig.cmake" -G DEB -B "${KATALOG}"
+    COMMAND "${CPACK}" --config "${BUDOWA}/CPackConfig.cmake" -G DEB -B "${KATALOG}/cpack"
     RESULT_VARIABLE status
     OUTPUT_VARIABLE wyjscie
     ERROR_VARIABLE wyjscie)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "cpack failed:\n${wyjscie}")
 endif()
-
-file(GLOB pakiety "${KATALOG}/kwadrat11_${WERSJA}_*.deb")
+file(GLOB pakiety "${KATALOG}/cpack/*.deb")
 list(LENGTH pakiety ile)
 if(NOT ile EQUAL 1)
-    message(FATAL_ERROR "expected one kwadrat11_${WERSJA}_<arch>.deb in ${KATALOG}, found: ${pakiety}")
+    message(FATAL_ERROR "expected one .deb from cpack, found: ${pakiety}")
 endif()
-set(pakiet "${pakiety}")
-
-function(pole nazwa wynik)
-    execute_process(
-        COMMAND dpkg-deb --field "${pakiet}" "${nazwa}"
-        OUTPUT_VARIABLE wartosc
-        OUTPUT_STRIP_TRAILING_WHITESPACE
-        COMMAND_ERROR_IS_FATAL ANY)
-    set(${wynik} "${wartosc}" PARENT_SCOPE)
-endfunction()
-
-pole(Package nazwa_pakietu)
-pole(Version wersja_pakietu)
-pole(Section sekcja)
-pole(Depends zaleznosci)
-pole(Description opis)
+file(COPY_FILE "${pakiety}" "${PAKIET}")
 
 set(bledy "")
-if(NOT nazwa_pakietu STREQUAL "kwadrat11")
-    string(APPEND bledy "Package: '${nazwa_pakietu}'\n")
-endif()
-if(NOT wersja_pakietu STREQUAL "${WERSJA}")
-    string(APPEND bledy "Version: '${wersja_pakietu}', expected '${WERSJA}'\n")
-endif()
-if(NOT sekcja STREQUAL "games")
-    string(APPEND bledy "Section: '${sekcja}', expected 'games'\n")
-endif()
-# Computed by dpkg-shlibdeps from the program itself: versioned C and C++ runtimes.
-if(NOT zaleznosci MATCHES "libc6 \\(>= [0-9]" OR NOT zaleznosci MATCHES "libstdc\\+\\+6 \\(>= [0-9]")
-    string(APPEND bledy "Depends: '${zaleznosci}', expected computed libc6 and libstdc++6\n")
-endif()
-if(NOT opis MATCHES "\n .*sums to 11")
-    string(APPEND bledy "Description has no long text: '${opis}'\n")
-endif()
 
 execute_process(
-    COMMAND dpkg-deb --contents "${pakiet}"
+    COMMAND dpkg-deb --field "${PAKIET}" Depends
+    OUTPUT_VARIABLE zaleznosci
+    OUTPUT_STRIP_TRAILING_WHITESPACE
+    COMMAND_ERROR_IS_FATAL ANY)
+# Computed from the program itself: the C and C++ runtimes, each with a version.
+if(NOT zaleznosci MATCHES "(^|, )libc6 \\(>= [0-9]" OR NOT zaleznosci MATCHES "(^|, )libstdc\\+\\+6 \\(>= [0-9]")
+    string(APPEND bledy "Depends: '${zaleznosci}', expected libc6 and libstdc++6 with versions\n")
+endif()
+
+# Exactly these files, all owned by root.
+execute_process(
+    COMMAND dpkg-deb --contents "${PAKIET}"
     OUTPUT_VARIABLE zawartosc
     COMMAND_ERROR_IS_FATAL ANY)
-foreach(plik "./usr/bin/kwadrat11" "./usr/share/man/man6/kwadrat11.6")
-    string(FIND "${zawartosc}" " ${plik}\n" gdzie)
-    if(gdzie EQUAL -1)
-        string(APPEND bledy "the package does not hold ${plik}\n")
+set(oczekiwane_pliki
+    ./usr/games/${NAZWA_PROGRAMU}
+    ./usr/share/doc/kwadrat11/changelog.gz
+    ./usr/share/doc/kwadrat11/copyright
+    ./usr/share/man/man6/kwadrat11.6.gz)
+set(pliki "")
+string(REPLACE "\n" ";" wiersze "${zawartosc}")
+foreach(wiersz IN LISTS wiersze)
+    if(wiersz STREQUAL "")
+        continue()
+    endif()
+    if(NOT wiersz MATCHES "^[-dl][rwxs-]+ root/root ")
+        string(APPEND bledy "not owned by root/root: ${wiersz}\n")
+    endif()
+    if(wiersz MATCHES "^- .* (\\./[^ ]+)$" OR wiersz MATCHES "^-[^ ]* .* (\\./[^ ]+)$")
+        list(APPEND pliki "${CMAKE_MATCH_1}")
+    endif()
+endforeach()
+list(SORT pliki)
+if(NOT pliki STREQUAL oczekiwane_pliki)
+    string(APPEND bledy "files: ${pliki}\nexpected: ${oczekiwane_pliki}\n")
+endif()
+
+set(korzen "${KATALOG}/korzen")
+execute_process(COMMAND dpkg-deb --extract "${PAKIET}" "${korzen}" COMMAND_ERROR_IS_FATAL ANY)
+
+# The copyright file quotes the licence word for word (one space in, "." for
+# an empty line).
+file(READ "${korzen}/usr/share/doc/kwadrat11/copyright" prawa)
+file(READ "${LICENCJA}" licencja)
+string(REGEX REPLACE "\n \\.?" "\n" prawa "${prawa}")
+string(REGEX REPLACE "[ \n]+" " " prawa "${prawa}")
+string(REGEX REPLACE "[ \n]+" " " licencja "${licencja}")
+string(REGEX MATCH "Copyright [^\n]*authors" wlasciciele "${licencja}")
+string(REGEX MATCH "Permission is hereby.*SOFTWARE\\." tekst "${licencja}")
+string(REPLACE "Copyright (c) " "Copyright: " wlasciciele "${wlasciciele}")
+foreach(fragment "${wlasciciele}" "License: Expat" "${tekst}")
+    string(FIND "${prawa}" "${fragment}" gdzie)
+    if(gdzie EQUAL -1 OR fragment STREQUAL "")
+        string(APPEND bledy "the copyright file lacks: ${fragment}\n")
     endif()
 endforeach()
 
 if(NOT bledy STREQUAL "")
-    message(FATAL_ERROR "${pakiet}:\n${bledy}")
-endif()
-
-set(korzen "${KATALOG}/korzen")
-execute_process(COMMAND dpkg-deb --extract "${pakiet}" "${korzen}" COMMAND_ERROR_IS_FATAL ANY)
-execute_process(
-    COMMAND "${CMAKE_COMMAND}" "-DPROGRAM=${korzen}/usr/bin/kwadrat11" "-DWEJSCIE=${WEJSCIE}"
-        "-DOCZEKIWANE=${OCZEKIWANE}" "-DKATALOG=${KATALOG}" -P "${GRA}"
-    RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "the packaged program did not play the game as expected")
+    message(FATAL_ERROR "${PAKIET}:\n${bledy}")
 endif()
