@@ -20,7 +20,7 @@ if(WIN32)
     # CPACK_PACKAGE_FILE_NAME.
     set(KWADRAT11_ZIP "${PROJECT_NAME}-${PROJECT_VERSION}-win64")
     set(CPACK_PACKAGE_FILE_NAME "${KWADRAT11_ZIP}")
-else()
+elseif(UNIX)
     set(CPACK_GENERATOR DEB)
     string(CONCAT CPACK_PACKAGE_DESCRIPTION
         "kwadrat11 is a small text-mode puzzle in Polish (written without diacritics).\n"

@@ -1,0 +1,25 @@
+# Build for WebAssembly (wasm32-wasi) with clang and Debian's WASI sysroot:
+# packages clang, lld, wasi-libc, libc++-14-dev-wasm32, libc++abi-14-dev-wasm32
+# and libclang-rt-14-dev-wasm32.
+#   cmake -S . -B build/web --toolchain cmake/wasm32-wasi.cmake
+set(CMAKE_SYSTEM_NAME Generic)
+set(CMAKE_SYSTEM_PROCESSOR wasm32)
+
+find_program(CMAKE_C_COMPILER NAMES clang-14 clang REQUIRED)
+find_program(CMAKE_CXX_COMPILER NAMES clang++-14 clang++ REQUIRED)
+set(CMAKE_C_COMPILER_TARGET wasm32-wasi)
+set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
+# Debian keeps the WASI headers and libraries under /usr, by target name.
+set(CMAKE_SYSROOT /usr)
+if(NOT EXISTS /usr/include/wasm32-wasi/c++/v1/iostream)
+    message(FATAL_ERROR "No C++ library for wasm32-wasi: apt-get install wasi-libc "
+        "libc++-14-dev-wasm32 libc++abi-14-dev-wasm32 libclang-rt-14-dev-wasm32 lld-14")
+endif()
+
+# The game raises no exceptions, and the WASI C++ library is built without them.
+set(CMAKE_CXX_FLAGS_INIT "-fno-exceptions")
+
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
