@@ -11,17 +11,7 @@ find_package(Git REQUIRED)
 string(REPLACE "," ";" PAKIETY "${PAKIETY}")
 string(REPLACE "," ";" WZORCE "${WZORCE}")
 
-function(uruchom katalog)
-    execute_process(COMMAND ${ARGN}
-        WORKING_DIRECTORY "${katalog}"
-        RESULT_VARIABLE status
-        OUTPUT_VARIABLE wyjscie
-        ERROR_VARIABLE wyjscie)
-    if(NOT status EQUAL 0)
-        string(REPLACE ";" " " polecenie "${ARGN}")
-        message(FATAL_ERROR "in ${katalog}: ${polecenie} failed (${status}):\n${wyjscie}")
-    endif()
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/uruchom.cmake")
 
 file(REMOVE_RECURSE "${KATALOG}")
 file(MAKE_DIRECTORY "${KATALOG}")

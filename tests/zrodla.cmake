@@ -7,17 +7,7 @@
 
 cmake_policy(VERSION 3.25)
 
-function(uruchom katalog)
-    execute_process(COMMAND ${ARGN}
-        WORKING_DIRECTORY "${katalog}"
-        RESULT_VARIABLE status
-        OUTPUT_VARIABLE wyjscie
-        ERROR_VARIABLE wyjscie)
-    if(NOT status EQUAL 0)
-        string(REPLACE ";" " " polecenie "${ARGN}")
-        message(FATAL_ERROR "${polecenie} failed (${status}):\n${wyjscie}")
-    endif()
-endfunction()
+include("${CMAKE_CURRENT_LIST_DIR}/uruchom.cmake")
 
 file(REMOVE_RECURSE "${KATALOG}")
 file(MAKE_DIRECTORY "${KATALOG}")
