@@ -1,6 +1,7 @@
 // The built page in headless Chromium, opened straight from disk and played
 // by typing, as a player would. Each test fails with a screenshot kept beside
-// the page (KWADRAT11_ZRZUTY) and checks that the page made no network request.
+// the page (KWADRAT11_ZRZUTY) and checks that the page made no network request
+// and reported no error or warning.
 //
 //   KWADRAT11_STRONA=.../kwadrat11.html [KWADRAT11_CHROMIUM=/usr/bin/chromium] node --test
 
@@ -29,6 +30,7 @@ const KONIEC = '[Koniec gry. Nacisnij Enter, aby zagrac jeszcze raz.]';
 let przegladarka;
 let strona;
 let zadania;
+let bledy;
 
 before(async () => {
     assert.ok(STRONA, 'KWADRAT11_STRONA names the built page');
@@ -54,6 +56,14 @@ beforeEach(async () => {
     strona = await przegladarka.newPage();
     const adres = pathToFileURL(resolve(STRONA)).href;
     zadania = [];
+    bledy = [];
+    // A policy violation or a script error shows in the console.
+    strona.on('console', (wiadomosc) => {
+        if (['error', 'warning'].includes(wiadomosc.type())) {
+            bledy.push(wiadomosc.text());
+        }
+    });
+    strona.on('pageerror', (blad) => bledy.push(String(blad)));
     strona.on('request', (zadanie) => {
         if (zadanie.url() !== adres) {
             zadania.push(zadanie.url());
@@ -73,6 +83,7 @@ afterEach(async (t) => {
     await strona?.close();
     if (!nieudany) {
         assert.deepEqual(zadania, [], 'the page made network requests');
+        assert.deepEqual(bledy, [], 'the page reported errors or warnings');
     }
 });
 
