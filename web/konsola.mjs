@@ -32,6 +32,11 @@ function piszWszystko(fd, dane) {
         try {
             zapisane += writeSync(fd, dane, zapisane);
         } catch (blad) {
+            if (blad.code === 'EPIPE') {
+                // The reader has gone, as after "| head": end quietly, with the
+                // status a shell shows for the native program killed by SIGPIPE.
+                process.exit(128 + 13);
+            }
             if (blad.code !== 'EAGAIN') {
                 throw blad;
             }

@@ -28,6 +28,22 @@ test('a program that cannot be read is named, with exit 2', () => {
     assert.match(wynik.stderr, /cannot read nie-ma-takiego\.wasm/);
 });
 
+test('a reader that goes away ends it quietly, as SIGPIPE ends the native program', async () => {
+    assert.ok(PROGRAM, 'KWADRAT11_PROGRAM names the built program');
+    const proces = spawn(process.execPath, [KONSOLA, PROGRAM], { stdio: 'pipe' });
+    let bledy = '';
+    proces.stderr.setEncoding('utf8');
+    proces.stderr.on('data', (dane) => {
+        bledy += dane;
+    });
+    const koniec = new Promise((gotowe) => proces.on('exit', (status) => gotowe(status)));
+    await new Promise((gotowe) => proces.stdout.once('data', gotowe));
+    proces.stdout.destroy();
+    proces.stdin.end('2\n4\n4\n3\n2\n\n');
+    assert.equal(await koniec, 141);
+    assert.equal(bledy, '');
+});
+
 test('through pipes each prompt arrives before the program waits', async () => {
     assert.ok(PROGRAM, 'KWADRAT11_PROGRAM names the built program');
     const proces = spawn(process.execPath, [KONSOLA, PROGRAM], { stdio: 'pipe' });
