@@ -12,14 +12,9 @@ find_package(Git QUIET)
 if(NOT Git_FOUND)
     message(FATAL_ERROR "The source tarball is made with git: sudo apt-get install git")
 endif()
-execute_process(
-    COMMAND "${GIT_EXECUTABLE}" -C "${zrodla}" rev-parse --show-toplevel
-    OUTPUT_VARIABLE korzen_git OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-if(korzen_git AND EXISTS "${korzen_git}")
-    file(REAL_PATH "${korzen_git}" korzen_git)
-endif()
-file(REAL_PATH "${zrodla}" zrodla)
-if(NOT korzen_git STREQUAL zrodla)
+include("${CMAKE_CURRENT_LIST_DIR}/checkout_git.cmake")
+kwadrat11_checkout_git("${zrodla}" checkout_git)
+if(NOT checkout_git)
     message(FATAL_ERROR "The source tarball is made from a git checkout; ${zrodla} is not one")
 endif()
 execute_process(

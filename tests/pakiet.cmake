@@ -6,17 +6,12 @@
 #   cmake -DCPACK=... -DBUDOWA=... -DKATALOG=... -DPAKIET=... -DNAZWA_PROGRAMU=...
 #         -DLICENCJA=.../LICENSE -P pakiet.cmake
 
+include("${CMAKE_CURRENT_LIST_DIR}/uruchom.cmake")
+
 file(REMOVE_RECURSE "${KATALOG}")
 file(MAKE_DIRECTORY "${KATALOG}")
 
-execute_process(
-    COMMAND "${CPACK}" --config "${BUDOWA}/CPackConfig.cmake" -G DEB -B "${KATALOG}/cpack"
-    RESULT_VARIABLE status
-    OUTPUT_VARIABLE wyjscie
-    ERROR_VARIABLE wyjscie)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "cpack failed:\n${wyjscie}")
-endif()
+uruchom("${KATALOG}" "${CPACK}" --config "${BUDOWA}/CPackConfig.cmake" -G DEB -B "${KATALOG}/cpack")
 file(GLOB pakiety "${KATALOG}/cpack/*.deb")
 list(LENGTH pakiety ile)
 if(NOT ile EQUAL 1)
@@ -55,7 +50,7 @@ foreach(wiersz IN LISTS wiersze)
     if(NOT wiersz MATCHES "^[-dl][rwxs-]+ root/root ")
         string(APPEND bledy "not owned by root/root: ${wiersz}\n")
     endif()
-    if(wiersz MATCHES "^- .* (\\./[^ ]+)$" OR wiersz MATCHES "^-[^ ]* .* (\\./[^ ]+)$")
+    if(wiersz MATCHES "^-[^ ]* .* (\\./[^ ]+)$")
         list(APPEND pliki "${CMAKE_MATCH_1}")
     endif()
 endforeach()

@@ -8,21 +8,16 @@
 #         -DOBJDUMP=... -DZRODLA=... -DPRODUKT=... -DWERSJA=... -DOPIS=... -P pakiet_zip.cmake
 
 cmake_policy(VERSION 3.25)
+include("${CMAKE_CURRENT_LIST_DIR}/uruchom.cmake")
 
 file(REMOVE_RECURSE "${KATALOG}")
 file(MAKE_DIRECTORY "${KATALOG}/rozpakowane")
-execute_process(
-    COMMAND "${CPACK}" --config "${BUDOWA}/CPackConfig.cmake" -G ZIP -B "${KATALOG}"
-    RESULT_VARIABLE status
-    OUTPUT_VARIABLE wyjscie
-    ERROR_VARIABLE wyjscie)
+uruchom("${KATALOG}" "${CPACK}" --config "${BUDOWA}/CPackConfig.cmake" -G ZIP -B "${KATALOG}")
 set(zip "${KATALOG}/${NAZWA}.zip")
-if(NOT status EQUAL 0 OR NOT EXISTS "${zip}")
-    message(FATAL_ERROR "cpack made no ${NAZWA}.zip (${status}):\n${wyjscie}")
+if(NOT EXISTS "${zip}")
+    message(FATAL_ERROR "cpack made no ${NAZWA}.zip")
 endif()
-execute_process(COMMAND "${CMAKE_COMMAND}" -E tar xf "${zip}"
-    WORKING_DIRECTORY "${KATALOG}/rozpakowane"
-    COMMAND_ERROR_IS_FATAL ANY)
+uruchom("${KATALOG}/rozpakowane" "${CMAKE_COMMAND}" -E tar xf "${zip}")
 
 set(bledy "")
 file(GLOB_RECURSE pliki RELATIVE "${KATALOG}/rozpakowane" "${KATALOG}/rozpakowane/*")
