@@ -5,10 +5,16 @@
 #   - in an unpacked source tarball, data_wydania.txt, into which git archive
 #     writes the commit's date (export-subst in .gitattributes);
 #   - in a git checkout, the date of the commit checked out;
-#   - otherwise now.
-# Sets KWADRAT11_DATA_WYDANIA and exports SOURCE_DATE_EPOCH for configure-time
-# timestamps.
+#   - otherwise now. Such a build is not reproducible: the game and its tests
+#     are fine, but no package is made from it (CPackOpcje.cmake.in).
+# Sets KWADRAT11_DATA_WYDANIA; KWADRAT11_DATA_Z_ZRODEL, OFF when the date is
+# now, with KWADRAT11_BRAK_DATY saying why and KWADRAT11_BRAK_DATY_PAKIET
+# naming the package that would mend it, if one would; and exports
+# SOURCE_DATE_EPOCH for configure-time timestamps.
 
+set(KWADRAT11_DATA_Z_ZRODEL ON)
+set(KWADRAT11_BRAK_DATY "")
+set(KWADRAT11_BRAK_DATY_PAKIET "")
 if(DEFINED ENV{SOURCE_DATE_EPOCH} AND "$ENV{SOURCE_DATE_EPOCH}" MATCHES "^[0-9]+$")
     set(KWADRAT11_DATA_WYDANIA "$ENV{SOURCE_DATE_EPOCH}")
 else()
@@ -26,7 +32,23 @@ else()
         endif()
         if(NOT KWADRAT11_DATA_WYDANIA MATCHES "^[0-9]+$")
             string(TIMESTAMP KWADRAT11_DATA_WYDANIA "%s" UTC)
-            message(STATUS "Neither a git checkout nor a source tarball: artifacts are dated now")
+            set(KWADRAT11_DATA_Z_ZRODEL OFF)
+            if(NOT Git_FOUND AND EXISTS "${PROJECT_SOURCE_DIR}/.git")
+                # A checkout whose date cannot be read: the program is missing,
+                # not the history.
+                set(KWADRAT11_BRAK_DATY "git is not installed")
+                set(KWADRAT11_BRAK_DATY_PAKIET git)
+                message(WARNING
+                    "This is a git checkout, but the program git is not installed "
+                    "(apt-get install git). Without it the build cannot read the commit's "
+                    "date: what it builds is dated today, not by the commit, so no package "
+                    "can be made and the tests that make one are not run.")
+            else()
+                set(KWADRAT11_BRAK_DATY
+                    "neither a git checkout nor a source tarball, and SOURCE_DATE_EPOCH is not set")
+                message(STATUS "Neither a git checkout nor a source tarball: what is built is "
+                    "dated now, and no package can be made (set SOURCE_DATE_EPOCH to make one)")
+            endif()
         endif()
     endif()
     # The build tree's own timestamps (string(TIMESTAMP)) follow it as well.

@@ -18,6 +18,13 @@ endif()
 
 # The game raises no exceptions, and the WASI C++ library is built without them.
 set(CMAKE_CXX_FLAGS_INIT "-fno-exceptions")
+# With the sysroot at /usr, clang also searches the host's own C++ headers
+# (/usr/include/c++/v1, from libc++-dev) between the WASI C++ and C headers,
+# and libc++'s #include_next then lands on the host's copies: compile with
+# the WASI C++ headers alone. Only compiling takes these flags (the linker
+# driver would warn that they are unused).
+set(CMAKE_CXX_COMPILE_OBJECT
+    "<CMAKE_CXX_COMPILER> <DEFINES> <INCLUDES> <FLAGS> -nostdinc++ -isystem /usr/include/wasm32-wasi/c++/v1 -o <OBJECT> -c <SOURCE>")
 
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)

@@ -1,8 +1,10 @@
 #!/usr/bin/env node
-// Builds the page: one self-contained HTML file with the program (gzipped,
-// base64), the terminal's style and the bundled script inlined, and a
-// Content-Security-Policy that allows nothing from the network. The same
-// inputs always give the same bytes.
+// Builds the page: one self-contained HTML file with the program (compressed,
+// base64), the style and the bundled script inlined, and a
+// Content-Security-Policy that allows nothing from the network and no script
+// or style but these two. The same sources and lock file always give the same
+// bytes, whichever Node.js runs this: the compressor is the one the lock file
+// pins, not the zlib that Node.js happens to carry.
 //
 //   node zbuduj.mjs PROGRAM.wasm VERSION LICENSE OUTPUT.html
 
@@ -11,11 +13,12 @@ import { readFileSync, writeFileSync } from 'node:fs';
 import { dirname, join } from 'node:path';
 import process from 'node:process';
 import { fileURLToPath } from 'node:url';
-import { gzipSync } from 'node:zlib';
 
 import { build } from 'esbuild';
+import { deflateSync } from 'fflate';
 
-const NAJWIEKSZA_STRONA = 1024 * 1024;
+// Small enough to load at once on a slow mobile connection.
+const NAJWIEKSZA_STRONA = 192 * 1024;
 const katalog = dirname(fileURLToPath(import.meta.url));
 const modul = (sciezka) => join(katalog, 'node_modules', sciezka);
 
@@ -28,7 +31,9 @@ if (wynik === undefined) {
 const { outputFiles } = await build({
     entryPoints: [join(katalog, 'strona.mjs')],
     bundle: true,
-    format: 'esm',
+    // A classic script runs as soon as it is parsed, a module only after
+    // the first layout: the program starts sooner.
+    format: 'iife',
     minify: true,
     write: false,
     legalComments: 'none', // the licences stand at the top of the page instead
@@ -40,12 +45,13 @@ if (skrypt.toLowerCase().includes('</script')) {
     throw new Error('the bundled script contains </script and cannot be inlined');
 }
 
-const skrot = createHash('sha256').update(skrypt, 'utf8').digest('base64');
+const styl = readFileSync(join(katalog, 'strona.css'), 'utf8').trim();
+
+const skrot = (tekst) => `'sha256-${createHash('sha256').update(tekst, 'utf8').digest('base64')}'`;
 const csp = [
     "default-src 'none'",
-    `script-src 'sha256-${skrot}' 'wasm-unsafe-eval'`,
-    // the terminal styles its own elements
-    "style-src 'unsafe-inline'",
+    `script-src ${skrot(skrypt)} 'wasm-unsafe-eval'`,
+    `style-src ${skrot(styl)}`,
     "base-uri 'none'",
     "form-action 'none'",
 ].join('; ');
@@ -54,7 +60,6 @@ const csp = [
 // HTML comment.
 const licencje = [
     ['kwadrat11', licencja],
-    ['@xterm/xterm', modul('@xterm/xterm/LICENSE')],
     ['@bjorn3/browser_wasi_shim', modul('@bjorn3/browser_wasi_shim/LICENSE-MIT')],
 ]
     .map(([nazwa, plik]) => `${nazwa}:\n\n${readFileSync(plik, 'utf8').trim()}`)
@@ -64,9 +69,11 @@ const licencje = [
 const podstawienia = {
     '@LICENCJE@': licencje,
     '@CSP@': csp,
-    '@STYL_XTERM@': readFileSync(modul('@xterm/xterm/css/xterm.css'), 'utf8').trim(),
+    '@STYL@': styl,
     '@WERSJA@': wersja,
-    '@PROGRAM@': gzipSync(readFileSync(program), { level: 9 })
+    // Raw deflate, which the browser's DecompressionStream inflates: no
+    // header, so no timestamp either.
+    '@PROGRAM@': Buffer.from(deflateSync(readFileSync(program), { level: 9, mem: 12 }))
         .toString('base64')
         .replace(/.{1,100}/g, '$&\n')
         .trim(),

@@ -28,6 +28,16 @@ test('a program that cannot be read is named, with exit 2', () => {
     assert.match(wynik.stderr, /cannot read nie-ma-takiego\.wasm/);
 });
 
+test("the program's exit status is the process's, whether it reads input or its end", () => {
+    const program = process.env.KWADRAT11_PROGRAM_ZE_STATUSEM;
+    assert.ok(program, 'KWADRAT11_PROGRAM_ZE_STATUSEM names a program that ends with 3');
+    for (const wejscie of ['x\n', '']) {
+        const wynik = spawnSync(process.execPath, [KONSOLA, program], { input: wejscie, encoding: 'utf8' });
+        assert.equal(wynik.status, 3, JSON.stringify(wejscie));
+        assert.equal(wynik.stderr, '');
+    }
+});
+
 test('a reader that goes away ends it quietly, as SIGPIPE ends the native program', async () => {
     assert.ok(PROGRAM, 'KWADRAT11_PROGRAM names the built program');
     const proces = spawn(process.execPath, [KONSOLA, PROGRAM], { stdio: 'pipe' });

@@ -140,3 +140,13 @@ test('input that arrives a byte at a time is read as a whole', async () => {
     await gra.koniec;
     assert.ok(gra.wyjscie.endsWith(SUKCES));
 });
+
+test("the program's own exit status is returned, also after a wait for input", async () => {
+    assert.ok(process.env.KWADRAT11_PROGRAM_ZE_STATUSEM, 'KWADRAT11_PROGRAM_ZE_STATUSEM names it');
+    const zeStatusem = await skompiluj(readFileSync(process.env.KWADRAT11_PROGRAM_ZE_STATUSEM));
+    const wejscie = new StrumienWejscia();
+    const koniec = uruchomProgram(zeStatusem, { wejscie, wyjscie: () => {}, bledy: () => {} });
+    await poczekaj(50);
+    wejscie.dodaj(koder.encode('x'));
+    assert.equal(await koniec, 3);
+});
