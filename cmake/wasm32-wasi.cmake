@@ -1,12 +1,19 @@
 # Build for WebAssembly (wasm32-wasi) with clang and Debian's WASI sysroot:
-# packages clang, lld, wasi-libc, libc++-14-dev-wasm32, libc++abi-14-dev-wasm32
-# and libclang-rt-14-dev-wasm32.
+# packages clang, lld-14, llvm-14, wasi-libc, libc++-14-dev-wasm32,
+# libc++abi-14-dev-wasm32 and libclang-rt-14-dev-wasm32.
 #   cmake -S . -B build/web --toolchain cmake/wasm32-wasi.cmake
 set(CMAKE_SYSTEM_NAME Generic)
 set(CMAKE_SYSTEM_PROCESSOR wasm32)
 
 find_program(CMAKE_C_COMPILER NAMES clang-14 clang REQUIRED)
 find_program(CMAKE_CXX_COMPILER NAMES clang++-14 clang++ REQUIRED)
+# The system's own ar writes no symbol index for WebAssembly objects, and the
+# linker then refuses the libraries.
+find_program(CMAKE_AR NAMES llvm-ar-14 llvm-ar)
+find_program(CMAKE_RANLIB NAMES llvm-ranlib-14 llvm-ranlib)
+if(NOT CMAKE_AR OR NOT CMAKE_RANLIB)
+    message(FATAL_ERROR "No archiver for WebAssembly libraries: apt-get install llvm-14")
+endif()
 set(CMAKE_C_COMPILER_TARGET wasm32-wasi)
 set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
 # Debian keeps the WASI headers and libraries under /usr, by target name.
