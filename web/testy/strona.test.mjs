@@ -7,6 +7,7 @@ import { createHash } from 'node:crypto';
 import { readFileSync } from 'node:fs';
 import process from 'node:process';
 import { before, test } from 'node:test';
+import { inflateRawSync } from 'node:zlib';
 
 let bajty;
 let strona;
@@ -80,4 +81,12 @@ test('its own texts are Polish, with diacritics, and it carries the licences', (
     }
     assert.match(tekstStrony, /Wyślij/);
     assert.match(strona, /Permission is hereby granted, free of charge/);
+});
+
+test('it carries the program byte for byte', () => {
+    assert.ok(process.env.KWADRAT11_PROGRAM, 'KWADRAT11_PROGRAM names the built program');
+    const base64 = strona.match(/<script id="program" type="application\/octet-stream">([^<]*)<\/script>/)?.[1];
+    assert.ok(base64, 'no program in the page');
+    const program = inflateRawSync(Buffer.from(base64, 'base64'));
+    assert.ok(program.equals(readFileSync(process.env.KWADRAT11_PROGRAM)), 'the page carries another program');
 });
