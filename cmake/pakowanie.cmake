@@ -1,6 +1,6 @@
 # Packages, all made by cpack from the build tree and all reproducible:
 #   - on Linux the Debian package (cpack -G DEB), the game in /usr/games;
-#   - on Windows the zip of the .exe, the README and the licence;
+#   - on Windows the zip of the .exe, the players' text and the licence;
 #   - the source tarball (cpack --config CPackSourceConfig.cmake): exactly the
 #     files git tracks, at the commit checked out.
 # Name, version and summary come from project().

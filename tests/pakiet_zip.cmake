@@ -1,8 +1,8 @@
 # Makes the Windows zip with cpack into a scratch folder and checks it: one
-# top folder holding exactly the .exe, README.txt and LICENSE.txt; the .exe
+# top folder holding exactly the .exe, CZYTAJ.txt and LICENSE.txt; the .exe
 # stripped and carrying its version resource; the two texts equal to the
-# project's README and licence with CR LF line ends. The unpacked .exe is
-# played by the test that follows.
+# players' text (UTF-8, marked as such for Notepad) and the licence, with
+# CR LF line ends. The unpacked .exe is played by the test that follows.
 #
 #   cmake -DCPACK=... -DBUDOWA=... -DKATALOG=... -DNAZWA=<name>-<version>-win64
 #         -DOBJDUMP=... -DZRODLA=... -DPRODUKT=... -DWERSJA=... -DOPIS=... -P pakiet_zip.cmake
@@ -22,7 +22,7 @@ uruchom("${KATALOG}/rozpakowane" "${CMAKE_COMMAND}" -E tar xf "${zip}")
 set(bledy "")
 file(GLOB_RECURSE pliki RELATIVE "${KATALOG}/rozpakowane" "${KATALOG}/rozpakowane/*")
 list(SORT pliki)
-set(oczekiwane "${NAZWA}/LICENSE.txt" "${NAZWA}/README.txt" "${NAZWA}/kwadrat11.exe")
+set(oczekiwane "${NAZWA}/CZYTAJ.txt" "${NAZWA}/LICENSE.txt" "${NAZWA}/kwadrat11.exe")
 if(NOT pliki STREQUAL oczekiwane)
     string(APPEND bledy "files: ${pliki}\nexpected: ${oczekiwane}\n")
 endif()
@@ -61,18 +61,24 @@ foreach(para "ProductName=${PRODUKT}" "ProductVersion=${WERSJA}" "FileVersion=${
     endif()
 endforeach()
 
-# The texts: the project's own, with CR LF line ends.
-foreach(para "README.txt=README.md" "LICENSE.txt=LICENSE")
-    string(REGEX MATCH "^([^=]+)=(.*)$" _ "${para}")
+# The texts: the project's own, with CR LF line ends; the players' text with
+# its version filled in, after a UTF-8 byte order mark.
+set(PROJECT_VERSION "${WERSJA}")
+foreach(para "CZYTAJ.txt=windows/CZYTAJ.txt.in=efbbbf" "LICENSE.txt=LICENSE=")
+    string(REGEX MATCH "^([^=]+)=([^=]+)=(.*)$" _ "${para}")
     set(w_zipie "${CMAKE_MATCH_1}")
     set(w_projekcie "${CMAKE_MATCH_2}")
+    set(poczatek "${CMAKE_MATCH_3}")
     file(READ "${katalog}/${w_zipie}" tekst HEX)
-    file(READ "${ZRODLA}/${w_projekcie}" zrodlo HEX)
+    file(READ "${ZRODLA}/${w_projekcie}" zrodlo)
+    string(CONFIGURE "${zrodlo}" zrodlo @ONLY)
+    file(WRITE "${KATALOG}/zrodlo.txt" "${zrodlo}")
+    file(READ "${KATALOG}/zrodlo.txt" zrodlo HEX)
     # Hex pairs: turn every LF (0a) of the source into CR LF (0d0a).
     string(REGEX REPLACE "(..)" "\\1 " zrodlo "${zrodlo}")
     string(REPLACE "0a " "0d 0a " zrodlo "${zrodlo}")
     string(REPLACE " " "" zrodlo "${zrodlo}")
-    if(NOT tekst STREQUAL zrodlo)
+    if(NOT tekst STREQUAL "${poczatek}${zrodlo}")
         string(APPEND bledy "${w_zipie} is not ${w_projekcie} with CR LF line ends\n")
     endif()
 endforeach()
