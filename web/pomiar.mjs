@@ -15,7 +15,7 @@ import { join, resolve } from 'node:path';
 import process from 'node:process';
 import { pathToFileURL } from 'node:url';
 
-import { chromium } from 'playwright-core';
+import { uruchomChromium } from './chromium.mjs';
 
 const [sciezka, ileArg = '15', przegladarkaArg = '/usr/bin/chromium'] = process.argv.slice(2);
 if (sciezka === undefined) {
@@ -51,18 +51,7 @@ const mediana = (liczby) => {
     return posortowane.length % 2 ? posortowane[srodek] : (posortowane[srodek - 1] + posortowane[srodek]) / 2;
 };
 
-const przegladarka = await chromium.launch({
-    executablePath: przegladarkaArg,
-    args: [
-        '--no-sandbox',
-        '--disable-gpu',
-        '--disable-quic',
-        '--no-first-run',
-        '--disable-background-networking',
-        '--disable-component-update',
-        '--disable-sync',
-    ],
-});
+const przegladarka = await uruchomChromium(przegladarkaArg);
 const katalog = mkdtempSync(join(tmpdir(), 'kwadrat11-pomiar-'));
 try {
     async function zmierz(adres) {

@@ -15,7 +15,7 @@ import process from 'node:process';
 import { after, afterEach, before, describe, test } from 'node:test';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
-import { chromium } from 'playwright-core';
+import { uruchomChromium } from '../chromium.mjs';
 
 const require = createRequire(import.meta.url);
 const AXE = readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8');
@@ -42,18 +42,7 @@ const PROFILE = {
 let przegladarka;
 before(async () => {
     assert.ok(STRONA, 'KWADRAT11_STRONA names the built page');
-    przegladarka = await chromium.launch({
-        executablePath: CHROMIUM,
-        args: [
-            '--no-sandbox',
-            '--disable-gpu',
-            '--disable-quic',
-            '--no-first-run',
-            '--disable-background-networking',
-            '--disable-component-update',
-            '--disable-sync',
-        ],
-    });
+    przegladarka = await uruchomChromium(CHROMIUM);
 });
 
 after(async () => {
