@@ -279,6 +279,34 @@ for (const profil of Object.keys(PROFILE)) {
     });
 }
 
+describe('komputer', () => {
+    test('without a pointer: Tab reaches the button, which the keyboard presses; focus shows', async () => {
+        await otworz('komputer');
+        await czekajNa(PYTANIA[0]);
+        const obrys = () =>
+            strona.evaluate(() => {
+                const styl = getComputedStyle(document.activeElement);
+                return [document.activeElement.id, styl.outlineStyle, parseFloat(styl.outlineWidth)];
+            });
+        const [pierwszy, styl, grubosc] = await obrys();
+        assert.equal(pierwszy, 'pole', 'the field has the focus from the start');
+        assert.ok(styl !== 'none' && grubosc >= 2, `the field's focus is ${styl} ${grubosc}px`);
+        await strona.keyboard.type('2');
+        await strona.keyboard.press('Tab');
+        const [drugi, styl2, grubosc2] = await obrys();
+        assert.equal(drugi, 'wyslij');
+        assert.ok(styl2 !== 'none' && grubosc2 >= 2, `the button's focus is ${styl2} ${grubosc2}px`);
+        await strona.keyboard.press('Enter');
+        await czekajNa(PYTANIA[1]);
+        assert.equal(await strona.evaluate(() => document.activeElement.id), 'pole', 'back to the field');
+        await strona.keyboard.type('4');
+        await strona.keyboard.press('Tab');
+        await strona.keyboard.press('Space');
+        const teraz = await czekajNa(PYTANIA[2]);
+        assert.ok(teraz.includes(`${PYTANIA[0]}2\n\n${PYTANIA[1]}4\n`), teraz);
+    });
+});
+
 describe('telefon', () => {
     test('the button sends the line, and after the end starts a new game', async () => {
         await otworz('telefon');
