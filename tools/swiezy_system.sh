@@ -40,7 +40,7 @@ krok() { printf '\n=== %s ===\n' "$*"; }
 zamontowane=()
 sprzatnij() {
     for punkt in "${zamontowane[@]}"; do
-        umount "$punkt" 2>/dev/null || true
+        umount -R "$punkt" 2>/dev/null || true
     done
 }
 trap sprzatnij EXIT
@@ -55,8 +55,12 @@ nowy_korzen() {
     # The newcomer answers yes to apt-get's questions.
     echo 'APT::Get::Assume-Yes "true";' >"$korzen/etc/apt/apt.conf.d/90kwadrat11-tak"
     git clone --quiet "$zrodla" "$korzen/root/kwadrat11"
+    # /proc, and the host's /dev with its pseudo-terminals, which the live
+    # tests play on, as a booted system or a container has them.
     mount -t proc proc "$korzen/proc"
-    zamontowane+=("$korzen/proc")
+    mount --rbind /dev "$korzen/dev"
+    mount --make-rslave "$korzen/dev"
+    zamontowane+=("$korzen/proc" "$korzen/dev")
 }
 
 # Runs a script file inside a root, in /root/kwadrat11, as a fresh root login.
