@@ -49,7 +49,9 @@ trap sprzatnij EXIT
 # path in $korzen.
 nowy_korzen() {
     korzen="$katalog/$1"
-    rm -rf "$korzen"
+    # What an earlier run left mounted there goes first; never past it.
+    umount -R "$korzen/dev" "$korzen/proc" 2>/dev/null || true
+    rm -rf --one-file-system "$korzen"
     cp -a "$katalog/baza" "$korzen"
     cp /etc/resolv.conf "$korzen/etc/resolv.conf"
     # The newcomer answers yes to apt-get's questions.
