@@ -58,6 +58,15 @@ test('it fits the screen without stopping a pinch zoom', () => {
     assert.doesNotMatch(okno, /user-scalable\s*=\s*(no|0)|maximum-scale/);
 });
 
+test('its field asks an on-screen keyboard for digits and an Enter key, and takes any text', () => {
+    const pole = strona.match(/<input id="pole"[^>]*>/)?.[0];
+    assert.ok(pole, 'no field');
+    assert.match(pole, /\stype="text"/);
+    assert.match(pole, /\sinputmode="numeric"/);
+    assert.match(pole, /\senterkeyhint="send"/);
+    assert.doesNotMatch(pole, /\s(pattern|maxlength)=/);
+});
+
 test('it loads nothing from elsewhere', () => {
     const bezKomentarzy = strona.replace(/<!--[\s\S]*?-->/, '');
     assert.doesNotMatch(bezKomentarzy, /<(script|link|img|iframe)[^>]*\s(src|href)=/i);
