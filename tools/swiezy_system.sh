@@ -108,7 +108,7 @@ krok "What the README's commands showed"
 logi=("$katalog"/blok-*.log)
 grep -h -E 'not run \(|^CMake Warning' "${logi[@]}" | sort -u || true
 grep -h -E 'tests passed|tests failed' "${logi[@]}" || true
-echo "games won: $(cat "${logi[@]}" | grep -c 'BRAWO!')"
+echo "lines with BRAWO! in the logs: $(cat "${logi[@]}" | grep -c 'BRAWO!')"
 grep -h -A3 '^KWADRAT11(6)' "${logi[@]}" | head -n 8 || true
 
 krok "A git checkout whose git is not installed: what configure says"
