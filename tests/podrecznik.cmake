@@ -1,7 +1,8 @@
 # Reads the manual page as a reader does: with man, in a UTF-8 locale and in
-# the C locale. Both must show it without a warning: the first with its Polish
-# letters, the second with the same letters without their diacritics; both
-# quote the program's own texts exactly as it writes them.
+# the C locale. Both must show it without a warning and without a word split
+# by hyphenation: the first with its Polish letters, the second with the same
+# letters without their diacritics; both quote the program's own texts exactly
+# as it writes them.
 #
 #   cmake -DMAN=.../man -DSTRONA=.../kwadrat11.6 -P podrecznik.cmake
 
@@ -45,6 +46,10 @@ foreach(jezyk C.UTF-8 C)
             string(APPEND bledy "${jezyk}: no '${wzorzec}'\n")
         endif()
     endforeach()
+    # Polish words are never split by (English) hyphenation.
+    if(tekst MATCHES "[A-Za-z]-\n")
+        string(APPEND bledy "${jezyk}: a word hyphenated at a line end\n")
+    endif()
     if(jezyk STREQUAL "C" AND NOT tekst MATCHES "^[\t\n -~]*$")
         string(APPEND bledy "C: not plain ASCII\n")
     endif()
