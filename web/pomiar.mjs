@@ -26,9 +26,10 @@ const ILE = Number(ileArg);
 const PYTANIE = 'Podaj cyfre dla Wiersza 1, Kolumny 2:';
 
 // Runs in the page before anything else: notes when the prompt is first in
-// the document (a terminal may put non-breaking spaces in it), waits two frames
-// for it to be painted, and reports the time on the console. Nothing is asked
-// of the page while it loads, so that the measuring takes none of its time.
+// the document (a terminal emulator, as in earlier versions of the page, may
+// put non-breaking spaces in it), waits two frames for it to be painted, and
+// reports the time on the console. Nothing is asked of the page while it
+// loads, so that the measuring takes none of its time.
 function obserwuj(pytanie, znacznik) {
     const obserwator = new MutationObserver(() => {
         const tekst = document.body?.textContent.replaceAll('\u00a0', ' ') ?? '';

@@ -1,6 +1,7 @@
 // Runs the WebAssembly build of the game (wasm32-wasi, passed through
 // binaryen's asyncify) on standard streams that the caller provides: the page
-// connects them to a terminal on screen, konsola.mjs to its own process.
+// connects them to its transcript and text field, konsola.mjs to its own
+// process.
 //
 // The WASI functions come from @bjorn3/browser_wasi_shim. Reading standard
 // input is the one call that may have to wait; JavaScript cannot block for
