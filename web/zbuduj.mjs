@@ -31,8 +31,9 @@ if (wynik === undefined) {
 const { outputFiles } = await build({
     entryPoints: [join(katalog, 'strona.mjs')],
     bundle: true,
-    // A classic script runs as soon as it is parsed, a module only after
-    // the first layout: the program starts sooner.
+    // A classic script runs as soon as it is parsed; a module waits until
+    // the whole document is, often past the first layout: the program
+    // starts sooner.
     format: 'iife',
     minify: true,
     write: false,

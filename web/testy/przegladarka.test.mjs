@@ -313,9 +313,9 @@ describe('telefon', () => {
         const przycisk = strona.locator('#wyslij');
         const { width, height } = await przycisk.boundingBox();
         assert.ok(width >= 44 && height >= 44, `the button is ${width} x ${height}`);
-        for (const [i, odpowiedz_] of ['2', '4', '4', '3', '2'].entries()) {
+        for (const [i, liczba] of ['2', '4', '4', '3', '2'].entries()) {
             await czekajNa(PYTANIA[i]);
-            await pole().fill(odpowiedz_);
+            await pole().fill(liczba);
             await przycisk.tap();
         }
         await czekajNa(SUKCES);
@@ -348,9 +348,9 @@ describe('telefon', () => {
         assert.equal(await strona.evaluate(() => document.activeElement.id), '');
         await strona.locator('#transkrypt').tap({ position: { x: 10, y: 10 } });
         assert.equal(await strona.evaluate(() => document.activeElement.id), 'pole');
-        for (const [i, odpowiedz_] of ['2', '4', '4', '3', '2'].entries()) {
+        for (const [i, liczba] of ['2', '4', '4', '3', '2'].entries()) {
             await czekajNa(PYTANIA[i]);
-            await odpowiedz(odpowiedz_);
+            await odpowiedz(liczba);
             await strona.waitForTimeout(100);
             const ramka = await pole().boundingBox();
             assert.ok(ramka.y >= 0 && ramka.y + ramka.height <= 640, `the field is at ${ramka.y}`);
